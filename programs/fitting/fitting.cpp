@@ -1,0 +1,90 @@
+#include "programs/fitting/fitting.h"
+
+#include "platform/cp437.h"
+#include "platform/crt.h"
+
+namespace fitting {
+
+using namespace linsys;
+
+Integer PONTSZAM;
+TMATRIX AKEZDETI;  // the system as built, kept for the residual check
+TVEKTOR BKEZDETI;
+TMATRIX AMATRIX;
+TVEKTOR BVEKTOR;
+TVEKTOR XVEKTOR;
+Integer EREDMENY;
+
+namespace {
+
+void tolerance_question(std::string_view claim) {
+    crt::Write(claim);
+    crt::WriteReal(Real(PONTOSSAG), 0, 9);
+    crt::Write("-pontossággal? "_cp437);
+}
+
+void list_solution() {
+    crt::Write("x-vektor:");
+    crt::WriteLn();
+    for (Integer i = 1; i <= MERET; ++i) {
+        crt::WriteInt(i, 3);
+        crt::Write(".=");
+        crt::WriteReal(XVEKTOR[i], 5, 2);
+        crt::WriteLn();
+    }
+}
+
+void residual_verdict() {
+    // Checked against the system as built: the reduced system holds by construction.
+    EREDMENY = ELLENORZES(AKEZDETI, XVEKTOR, BKEZDETI, MERET);
+    tolerance_question("Az \"Ax=b\" vektoregyenlet teljesül "_cp437);
+    if (EREDMENY > MERET) {
+        crt::Write("OK.");
+    } else {
+        crt::Write("Nem OK:");
+        crt::WriteInt(EREDMENY);
+        crt::Write(".");
+    }
+    crt::WriteLn();
+}
+
+void pass_through_verdict(const Settings& program, Integer parabolas) {
+    EREDMENY = program.ATMENES(program.PONTOK, PONTSZAM, XVEKTOR);
+    tolerance_question("A \"parabolák a pontokon átmennek\" állítás teljesül "_cp437);
+    if (EREDMENY > 10 * (parabolas + 1)) {
+        crt::Write("OK.");
+    } else {
+        crt::Write("Nem OK:");
+        crt::WriteInt(EREDMENY / 10);
+        crt::Write(". parabola, ");
+        crt::WriteInt(EREDMENY % 10);
+        crt::Write(". ponton.");
+    }
+    crt::WriteLn();
+}
+
+}  // namespace
+
+void run(const Settings& program) {
+    crt::ClrScr();
+    PONTSZAM = 5;
+    const Integer parabolas = PONTSZAM - program.parabolas_fewer_than_points;
+    MERET = 3 * parabolas;
+    AKEZDETI = program.EGYUTTHATOMATRIX(program.PONTOK, PONTSZAM);
+    BKEZDETI = program.JOBBOLDAL(program.PONTOK, PONTSZAM);
+    AMATRIX = AKEZDETI;
+    BVEKTOR = BKEZDETI;
+    if (GAUSS(AMATRIX, BVEKTOR, MERET, program.trace)) {
+        XVEKTOR = BVEKTOR;
+        list_solution();
+        crt::ReadKey();
+        residual_verdict();
+        pass_through_verdict(program, parabolas);
+    } else {
+        crt::Write("Az együtthatómátrix szinguláris."_cp437);
+        crt::WriteLn();
+    }
+    crt::ReadKey();
+}
+
+}  // namespace fitting
