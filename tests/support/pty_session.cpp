@@ -1,0 +1,137 @@
+#include "tests/support/pty_session.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+namespace testing_support {
+
+using Clock = std::chrono::steady_clock;
+
+PtySession::PtySession(const std::string& program, const std::vector<std::string>& arguments) {
+    if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
+    // The settings a terminal starts with: echo, line editing, signals, output processing.
+    struct termios start {};
+    tcgetattr(slave_, &start);
+    start.c_lflag |= ECHO | ICANON | ISIG;
+    start.c_oflag |= OPOST | ONLCR;
+    tcsetattr(slave_, TCSANOW, &start);
+    pid_ = fork();
+    if (pid_ == 0) {
+        setsid();
+        ioctl(slave_, TIOCSCTTY, 0);
+        dup2(slave_, 0);
+        dup2(slave_, 1);
+        dup2(slave_, 2);
+        close(master_);
+        close(slave_);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    // The test keeps the slave open too, so that the terminal and its settings outlive the program.
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+}
+
+PtySession::~PtySession() {
+    if (running()) {
+        kill(pid_, SIGKILL);
+        wait_for_exit(std::chrono::seconds(2));
+    }
+    if (master_ >= 0) close(master_);
+    close(slave_);
+}
+
+void PtySession::type(const std::string& keys) {
+    if (::write(master_, keys.data(), keys.size()) != ssize_t(keys.size())) throw std::runtime_error("typing failed");
+}
+
+void PtySession::drain(int timeout_millis) {
+    if (master_ < 0) return;
+    struct pollfd ready = {master_, POLLIN, 0};
+    if (poll(&ready, 1, timeout_millis) <= 0) return;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(master_, buffer, sizeof buffer)) > 0;) output_.append(buffer, std::size_t(got));
+}
+
+const std::string& PtySession::output() {
+    drain(0);
+    return output_;
+}
+
+bool PtySession::running() {
+    if (status_ != -1) return false;
+    int status;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        status_ = status;
+        return false;
+    }
+    return true;
+}
+
+// A process blocked in read(2) on descriptor 0: /proc shows the system call and its first argument.
+static bool blocked_reading_stdin(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string field;
+    for (int i = 0; i < 3 && stat >> field; ++i) {
+    }
+    if (field != "S") return false;
+    std::ifstream syscall("/proc/" + std::to_string(pid) + "/syscall");
+    std::string number, first_argument;
+    syscall >> number >> first_argument;
+    return number == "0" && first_argument == "0x0";
+}
+
+bool PtySession::wait_until_reading(std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    int settled = 0;
+    while (Clock::now() < deadline) {
+        drain(5);
+        if (!running()) return false;
+        // Seen twice in a row, so that a read that is about to return is not taken for a wait.
+        settled = blocked_reading_stdin(pid_) ? settled + 1 : 0;
+        if (settled >= 2) return true;
+    }
+    return false;
+}
+
+int PtySession::wait_for_exit(std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    while (Clock::now() < deadline) {
+        drain(5);
+        if (!running()) {
+            drain(0);
+            return status_;
+        }
+    }
+    return -1;
+}
+
+struct termios PtySession::settings() const {
+    struct termios now {};
+    tcgetattr(slave_, &now);
+    return now;
+}
+
+void PtySession::close_master() {
+    close(master_);
+    master_ = -1;
+}
+
+bool same_settings(const struct termios& a, const struct termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag && a.c_lflag == b.c_lflag &&
+           std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+}  // namespace testing_support

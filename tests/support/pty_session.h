@@ -1,0 +1,47 @@
+// A program started on a fresh pseudo-terminal, as a student would run it in a terminal window:
+// the test types keys into it, reads what it shows, and looks at the terminal's settings.
+#pragma once
+
+#include <sys/types.h>
+#include <termios.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class PtySession {
+public:
+    explicit PtySession(const std::string& program, const std::vector<std::string>& arguments = {});
+    ~PtySession();
+    PtySession(const PtySession&) = delete;
+    PtySession& operator=(const PtySession&) = delete;
+
+    void type(const std::string& keys);  // bytes as a keyboard sends them
+    // Waits until the program sits in a read of its standard input; false if it ended first or
+    // the time ran out.
+    bool wait_until_reading(std::chrono::milliseconds limit = std::chrono::seconds(5));
+    // Waits for the program to end; returns the raw wait status, or -1 if the time ran out.
+    int wait_for_exit(std::chrono::milliseconds limit = std::chrono::seconds(5));
+    bool running();
+    pid_t pid() const { return pid_; }
+
+    const std::string& output();      // everything shown so far
+    struct termios settings() const;  // the terminal's settings now
+    void close_master();              // the terminal window goes away
+
+private:
+    void drain(int timeout_millis);
+
+    pid_t pid_ = -1;
+    int master_ = -1;
+    int slave_ = -1;
+    int status_ = -1;
+    std::string output_;
+};
+
+// True when both settings agree in every flag and control character.
+bool same_settings(const struct termios& a, const struct termios& b);
+
+}  // namespace testing_support
