@@ -12,13 +12,15 @@ namespace testing_support {
 
 Finished run_program(const std::string& program, const std::string& input_path, const std::string& output_path,
                      const std::vector<std::string>& arguments, int timeout_seconds) {
-    int out[2], err[2];
-    if (pipe(out) != 0 || pipe(err) != 0) return {};
+    int out[2], err[2], closed[2];
+    if (pipe(out) != 0 || pipe(err) != 0 || pipe(closed) != 0) return {};
+    close(closed[0]);
     const pid_t pid = fork();
     if (pid == 0) {
         const int input = open(input_path.c_str(), O_RDONLY);
         dup2(input, 0);
         if (output_path.empty()) dup2(out[1], 1);
+        else if (output_path == kClosedPipe) dup2(closed[1], 1);
         else dup2(open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(err[1], 2);
         close(out[0]);
@@ -31,6 +33,7 @@ Finished run_program(const std::string& program, const std::string& input_path, 
     }
     close(out[1]);
     close(err[1]);
+    close(closed[1]);
     Finished finished;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
     struct pollfd streams[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
