@@ -17,7 +17,7 @@ int hook_count = 0;
 // check gives the same address in every run and addr2line finds its source line.
 std::uintptr_t image_offset(const void* where) {
     Dl_info info{};
-    const auto address = reinterpret_cast<std::uintptr_t>(where);
+    const auto address = reinterpret_cast<std::uintptr_t>(where) - 1;
     if (dladdr(where, &info) && info.dli_fbase) return address - reinterpret_cast<std::uintptr_t>(info.dli_fbase);
     return address;
 }

@@ -14,8 +14,10 @@ enum ErrorCode : int {
 };
 
 // Stops the program: runs the clean-up hooks, writes the report (standard output, or standard
-// error when standard output cannot take it) and exits with the code. where is the code address
-// of the failing check; explanation is Hungarian UTF-8 text.
+// error when standard output cannot take it) and exits with the code. where is the return address
+// of the call that failed its check (__builtin_return_address(0) in the called function): the
+// report names the byte before it, inside the call, which addr2line maps to the failing line.
+// explanation is Hungarian UTF-8 text.
 [[noreturn]] void run_error(int code, const void* where, std::string_view explanation);
 
 // The range-check stop for a value that left low..high, reported at the caller's address.
