@@ -217,6 +217,23 @@ TEST(ConsoleInterruptions, EndingSignalsGiveTheTerminalBackAndEndTheProgramByTha
     }
 }
 
+TEST(ConsoleInterruptions, CtrlZGivesTheTerminalBackUntilTheProgramContinues) {
+    PtySession session(elimtrace, {}, testing_support::Start::job);
+    const auto before = session.settings();
+    ASSERT_TRUE(session.wait_until_reading());
+    EXPECT_FALSE(testing_support::same_settings(session.settings(), before));
+    session.type("\x1a");
+    for (int i = 0; i < 300 && session.state() != 'T'; ++i) usleep(10000);
+    ASSERT_EQ(session.state(), 'T');
+    EXPECT_TRUE(testing_support::same_settings(session.settings(), before)) << "stopped, the shell has its terminal";
+    kill(session.pid(), SIGCONT);
+    ASSERT_TRUE(session.wait_until_reading());
+    EXPECT_FALSE(testing_support::same_settings(session.settings(), before)) << "continued, the program has it again";
+    EXPECT_EQ(presses_until_end(session), 6);
+    EXPECT_EQ(session.wait_for_exit(), 0);
+    EXPECT_TRUE(testing_support::same_settings(session.settings(), before));
+}
+
 TEST(ConsoleInterruptions, ARunTimeErrorGivesTheTerminalBackAndReportsItself) {
     PtySession session(probe, {"range"});
     const auto before = session.settings();

@@ -17,14 +17,52 @@ namespace testing_support {
 
 using Clock = std::chrono::steady_clock;
 
-PtySession::PtySession(const std::string& program, const std::vector<std::string>& arguments) {
+namespace {
+
+[[noreturn]] void exec_program(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+}
+
+// What a shell does for a foreground command: a process group of its own that owns the terminal.
+// The leader ends as the program ended, so the test sees the program's status.
+[[noreturn]] void lead_foreground_job(int slave, int report_pid, const std::string& program,
+                                      const std::vector<std::string>& arguments) {
+    signal(SIGTTOU, SIG_IGN);
+    const pid_t job = fork();
+    if (job == 0) {
+        setpgid(0, 0);
+        tcsetpgrp(slave, getpid());
+        signal(SIGTTOU, SIG_DFL);
+        exec_program(program, arguments);
+    }
+    setpgid(job, job);
+    if (::write(report_pid, &job, sizeof job) != sizeof job) _exit(126);
+    int status;
+    while (waitpid(job, &status, 0) != job) {
+    }
+    if (WIFSIGNALED(status)) {
+        signal(WTERMSIG(status), SIG_DFL);
+        kill(getpid(), WTERMSIG(status));
+    }
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 126);
+}
+
+}  // namespace
+
+PtySession::PtySession(const std::string& program, const std::vector<std::string>& arguments, Start start) {
     if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
     // The settings a terminal starts with: echo, line editing, signals, output processing.
-    struct termios start {};
-    tcgetattr(slave_, &start);
-    start.c_lflag |= ECHO | ICANON | ISIG;
-    start.c_oflag |= OPOST | ONLCR;
-    tcsetattr(slave_, TCSANOW, &start);
+    struct termios fresh {};
+    tcgetattr(slave_, &fresh);
+    fresh.c_lflag |= ECHO | ICANON | ISIG;
+    fresh.c_oflag |= OPOST | ONLCR;
+    tcsetattr(slave_, TCSANOW, &fresh);
+    int job_pid[2];
+    if (pipe(job_pid) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0) {
         setsid();
@@ -33,19 +71,23 @@ PtySession::PtySession(const std::string& program, const std::vector<std::string
         dup2(slave_, 1);
         dup2(slave_, 2);
         close(master_);
+        close(job_pid[0]);
+        if (start == Start::job) lead_foreground_job(slave_, job_pid[1], program, arguments);
         close(slave_);
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
+        exec_program(program, arguments);
     }
+    close(job_pid[1]);
+    program_ = pid_;
+    if (start == Start::job && ::read(job_pid[0], &program_, sizeof program_) != sizeof program_)
+        throw std::runtime_error("the job did not start");
+    close(job_pid[0]);
     // The test keeps the slave open too, so that the terminal and its settings outlive the program.
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
 
 PtySession::~PtySession() {
     if (running()) {
+        kill(program_, SIGKILL);
         kill(pid_, SIGKILL);
         wait_for_exit(std::chrono::seconds(2));
     }
@@ -80,13 +122,16 @@ bool PtySession::running() {
     return true;
 }
 
-// A process blocked in read(2) on descriptor 0: /proc shows the system call and its first argument.
-static bool blocked_reading_stdin(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+char PtySession::state() const {
+    std::ifstream stat("/proc/" + std::to_string(program_) + "/stat");
     std::string field;
     for (int i = 0; i < 3 && stat >> field; ++i) {
     }
-    if (field != "S") return false;
+    return field.empty() ? '?' : field[0];
+}
+
+// A process blocked in read(2) on descriptor 0: /proc shows the system call and its first argument.
+static bool blocked_reading_stdin(pid_t pid) {
     std::ifstream syscall("/proc/" + std::to_string(pid) + "/syscall");
     std::string number, first_argument;
     syscall >> number >> first_argument;
@@ -100,7 +145,7 @@ bool PtySession::wait_until_reading(std::chrono::milliseconds limit) {
         drain(5);
         if (!running()) return false;
         // Seen twice in a row, so that a read that is about to return is not taken for a wait.
-        settled = blocked_reading_stdin(pid_) ? settled + 1 : 0;
+        settled = state() == 'S' && blocked_reading_stdin(program_) ? settled + 1 : 0;
         if (settled >= 2) return true;
     }
     return false;

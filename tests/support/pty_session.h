@@ -11,9 +11,14 @@
 
 namespace testing_support {
 
+// direct: the program leads the terminal's session itself. job: it runs as a shell runs a
+// command, a foreground job under a session leader, so that Ctrl-Z can stop it.
+enum class Start { direct, job };
+
 class PtySession {
 public:
-    explicit PtySession(const std::string& program, const std::vector<std::string>& arguments = {});
+    explicit PtySession(const std::string& program, const std::vector<std::string>& arguments = {},
+                        Start start = Start::direct);
     ~PtySession();
     PtySession(const PtySession&) = delete;
     PtySession& operator=(const PtySession&) = delete;
@@ -25,7 +30,8 @@ public:
     // Waits for the program to end; returns the raw wait status, or -1 if the time ran out.
     int wait_for_exit(std::chrono::milliseconds limit = std::chrono::seconds(5));
     bool running();
-    pid_t pid() const { return pid_; }
+    pid_t pid() const { return program_; }  // the program's process
+    char state() const;                      // as /proc shows it: S sleeping, T stopped, …
 
     const std::string& output();      // everything shown so far
     struct termios settings() const;  // the terminal's settings now
@@ -34,7 +40,8 @@ public:
 private:
     void drain(int timeout_millis);
 
-    pid_t pid_ = -1;
+    pid_t pid_ = -1;      // the child the test waits for: the program, or its session leader
+    pid_t program_ = -1;
     int master_ = -1;
     int slave_ = -1;
     int status_ = -1;
