@@ -1,0 +1,273 @@
+// The window backend on SDL2. The process's main thread serves the window and sleeps in
+// SDL_WaitEvent between events; the program's main procedure runs on a thread of its own and
+// reaches the window only through events it pushes (open, close, show the picture, ended).
+//
+// The picture goes to the screen through the window's own surface with framebuffer
+// acceleration off: the accelerated renderer would load the whole GL stack (about 100 MB
+// resident) to show a 640 × 480 picture.
+#include <SDL.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/graph/core.h"
+#include "platform/graph/graph.h"
+#include "platform/graph/sdl_keys.h"
+
+namespace graph {
+namespace {
+
+using core::height;
+using core::width;
+
+// Requests from the program's thread, as SDL user events from request_base on.
+enum Request { kOpen, kClose, kShow, kEnded, kRequests };
+Uint32 request_base = 0;
+
+// The keys typed into the window, waiting for ReadKey. A full queue drops new keys, as a
+// keyboard buffer does.
+class KeyQueue {
+public:
+    void push(const char* bytes, int count) {
+        std::lock_guard lock(mutex_);
+        if (size_ + count > capacity) return;  // a special key goes in whole or not at all
+        for (int i = 0; i < count; ++i) ring_[(first_ + size_++) % capacity] = bytes[i];
+        arrived_.notify_one();
+    }
+    char pop() {
+        std::unique_lock lock(mutex_);
+        arrived_.wait(lock, [this] { return size_ > 0; });
+        const char c = ring_[first_];
+        first_ = (first_ + 1) % capacity;
+        --size_;
+        return c;
+    }
+
+private:
+    static constexpr int capacity = 256;
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    char ring_[capacity];
+    int first_ = 0, size_ = 0;
+};
+
+KeyQueue keys;
+
+// What the window thread tells the program's thread: the generation of the picture on screen
+// and how many open and close requests it has carried out.
+std::mutex reply_mutex;
+std::condition_variable replied;
+unsigned long shown_generation = 0;  // guarded by reply_mutex
+int requests_done = 0;               // guarded by reply_mutex
+std::atomic<bool> show_pending{false};
+
+// The program's thread only.
+bool window_open = false;
+bool serving = false;  // run_program has started the window thread
+
+// The window thread only.
+SDL_Window* window = nullptr;
+std::uint8_t shown[height * width];
+std::vector<Uint32> row;     // one row of the window in ARGB8888
+std::vector<int> source_x;   // for each column of the window, the picture's column, or -1
+
+[[noreturn]] void cannot_open(const char* reason) {
+    std::fprintf(stderr, "%s: a grafikus ablak nem nyitható meg: %s\n", program_invocation_short_name, reason);
+    std::fflush(stderr);
+    _exit(1);
+}
+
+[[noreturn]] void window_closed() {
+    std::fflush(nullptr);
+    _exit(0);
+}
+
+void push(Request request) {
+    SDL_Event event{};
+    event.type = request_base + request;
+    SDL_PushEvent(&event);
+}
+
+// Sends an open or close request and waits until the window thread has carried it out.
+void ask(Request request) {
+    std::unique_lock lock(reply_mutex);
+    const int done = requests_done + 1;
+    push(request);
+    replied.wait(lock, [done] { return requests_done >= done; });
+}
+
+void answer() {
+    std::lock_guard lock(reply_mutex);
+    ++requests_done;
+    replied.notify_all();
+}
+
+// Runs after every drawing call: one show request at a time is enough, since it copies the
+// picture as it is when the window thread comes to it.
+void picture_changed() {
+    if (!show_pending.exchange(true)) push(kShow);
+}
+
+// The largest whole factor for which the picture fits 90 % of the display's usable area.
+int opening_scale() {
+    SDL_Rect usable{0, 0, width, height};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    return std::max(1, std::min(usable.w * 9 / 10 / width, usable.h * 9 / 10 / height));
+}
+
+// Draws the last copy of the picture into the window at the largest whole factor that fits,
+// centred, on black; each window row is built once in ARGB8888 and converted to the surface.
+void draw_window() {
+    SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!surface) return;
+    const int scale = std::max(1, std::min(surface->w / width, surface->h / height));
+    const int left = (surface->w - width * scale) / 2, top = (surface->h - height * scale) / 2;
+    source_x.resize(std::size_t(surface->w));
+    row.resize(std::size_t(surface->w));
+    for (int x = 0; x < surface->w; ++x) {
+        const int column = x - left;
+        source_x[x] = column >= 0 && column < width * scale ? column / scale : -1;
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    for (int y = 0; y < surface->h; ++y) {
+        const int picture_row = y - top >= 0 && y - top < height * scale ? (y - top) / scale : -1;
+        for (int x = 0; x < surface->w; ++x) {
+            const bool inside = picture_row >= 0 && source_x[x] >= 0;
+            row[x] = inside ? 0xFF000000 | core::rgb(shown[picture_row * width + source_x[x]]) : 0xFF000000;
+        }
+        SDL_ConvertPixels(surface->w, 1, SDL_PIXELFORMAT_ARGB8888, row.data(), surface->w * 4, surface->format->format,
+                          static_cast<Uint8*>(surface->pixels) + y * surface->pitch, surface->pitch);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(window);
+}
+
+// Copies the picture, puts it on screen and tells the program's thread which generation it is.
+void show() {
+    show_pending = false;
+    const unsigned long generation = core::snapshot(shown);
+    draw_window();
+    std::lock_guard lock(reply_mutex);
+    shown_generation = std::max(shown_generation, generation);
+    replied.notify_all();
+}
+
+void open_window() {
+    if (!window) {
+        const int scale = opening_scale();
+        window = SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  width * scale, height * scale, SDL_WINDOW_RESIZABLE);
+        if (!window) cannot_open(SDL_GetError());
+        SDL_SetWindowMinimumSize(window, width, height);
+    }
+    show();
+}
+
+void close_window() {
+    if (window) SDL_DestroyWindow(window);
+    window = nullptr;
+}
+
+void typed(const SDL_Event& event) {
+    char bytes[SDL_TEXTINPUTEVENT_TEXT_SIZE];
+    int count = 0;
+    if (event.type == SDL_KEYDOWN) count = sdl_keys::key_bytes(event.key.keysym.sym, bytes);
+    else count = sdl_keys::text_bytes(event.text.text, bytes, int(sizeof bytes));
+    keys.push(bytes, count);
+}
+
+// Carries out one request; false when the program has ended.
+bool carry_out(Uint32 request) {
+    switch (request) {
+        case kOpen: open_window(), answer(); break;
+        case kClose: close_window(), answer(); break;
+        case kShow: show(); break;
+        case kEnded: return false;
+    }
+    return true;
+}
+
+// The window thread's loop: it sleeps until the next event.
+void serve() {
+    SDL_Event event;
+    while (SDL_WaitEvent(&event)) {
+        switch (event.type) {
+            case SDL_QUIT: window_closed();
+            case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_CLOSE) window_closed();
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    draw_window();
+                break;
+            case SDL_KEYDOWN:
+            case SDL_TEXTINPUT: typed(event); break;
+            default:
+                if (event.type >= request_base && event.type < request_base + kRequests &&
+                    !carry_out(event.type - request_base))
+                    return;
+        }
+    }
+}
+
+}  // namespace
+
+int run_program(void (*main_procedure)()) {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");      // Ctrl-C in the terminal stops the program as usual
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");  // a program waiting for a key keeps no one awake
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        cannot_open("nincs kijelző (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) cannot_open(SDL_GetError());
+    request_base = SDL_RegisterEvents(kRequests);
+    if (request_base == Uint32(-1)) cannot_open(SDL_GetError());
+    core::on_change(picture_changed);
+    serving = true;
+
+    std::thread program([main_procedure] {
+        main_procedure();
+        push(kEnded);
+    });
+    serve();
+    program.join();
+    close_window();
+    SDL_Quit();
+    return 0;
+}
+
+void InitGraph(Integer& driver, Integer& mode, std::string_view) {
+    if (!serving) cannot_open("a program nem a graph::run_program alatt fut");
+    driver = 9;  // VGA
+    mode = 2;    // its 640 × 480 mode
+    core::reset();
+    if (!window_open) ask(kOpen);
+    window_open = true;
+}
+
+void CloseGraph() {
+    if (window_open) ask(kClose);
+    window_open = false;
+}
+
+}  // namespace graph
+
+namespace wincrt {
+
+// The picture as drawn so far is on screen before the wait begins.
+char ReadKey() {
+    using namespace graph;
+    if (window_open) {
+        const unsigned long drawn = core::generation();
+        std::unique_lock lock(reply_mutex);
+        replied.wait(lock, [drawn] { return shown_generation >= drawn; });
+    }
+    return keys.pop();
+}
+
+}  // namespace wincrt
