@@ -3,6 +3,7 @@
 #include "linsys/gauss.h"
 #include "platform/cp437.h"
 #include "platform/crt.h"
+#include "programs/common/verdicts.h"
 
 using namespace linsys;
 
@@ -33,17 +34,7 @@ int main() {
         // The solution is checked against the system as it was given, not as it was reduced:
         // the reduced system holds by construction and would prove nothing.
         EREDMENY = ELLENORZES(AKEZDETI, XVEKTOR, BKEZDETI, MERET);
-        crt::Write("Az \"Ax=b\" vektoregyenlet teljesül "_cp437);
-        crt::WriteReal(Real(PONTOSSAG), 0, 9);
-        crt::Write("-pontossággal? "_cp437);
-        if (EREDMENY > MERET) {
-            crt::Write("OK.");
-        } else {
-            crt::Write("Nem OK:");
-            crt::WriteInt(EREDMENY);
-            crt::Write(".");
-        }
-        crt::WriteLn();
+        verdicts::residual(EREDMENY, MERET);
     } else {
         crt::Write("Az együtthatómátrix szinguláris."_cp437);
         crt::WriteLn();

@@ -2,6 +2,7 @@
 
 #include "platform/cp437.h"
 #include "platform/crt.h"
+#include "programs/common/verdicts.h"
 
 namespace fitting {
 
@@ -17,12 +18,6 @@ Integer EREDMENY;
 
 namespace {
 
-void tolerance_question(std::string_view claim) {
-    crt::Write(claim);
-    crt::WriteReal(Real(PONTOSSAG), 0, 9);
-    crt::Write("-pontossággal? "_cp437);
-}
-
 void list_solution() {
     crt::Write("x-vektor:");
     crt::WriteLn();
@@ -37,30 +32,7 @@ void list_solution() {
 void residual_verdict() {
     // Checked against the system as built: the reduced system holds by construction.
     EREDMENY = ELLENORZES(AKEZDETI, XVEKTOR, BKEZDETI, MERET);
-    tolerance_question("Az \"Ax=b\" vektoregyenlet teljesül "_cp437);
-    if (EREDMENY > MERET) {
-        crt::Write("OK.");
-    } else {
-        crt::Write("Nem OK:");
-        crt::WriteInt(EREDMENY);
-        crt::Write(".");
-    }
-    crt::WriteLn();
-}
-
-void pass_through_verdict(const Settings& program, Integer parabolas) {
-    EREDMENY = program.ATMENES(program.PONTOK, PONTSZAM, XVEKTOR);
-    tolerance_question("A \"parabolák a pontokon átmennek\" állítás teljesül "_cp437);
-    if (EREDMENY > 10 * (parabolas + 1)) {
-        crt::Write("OK.");
-    } else {
-        crt::Write("Nem OK:");
-        crt::WriteInt(EREDMENY / 10);
-        crt::Write(". parabola, ");
-        crt::WriteInt(EREDMENY % 10);
-        crt::Write(". ponton.");
-    }
-    crt::WriteLn();
+    verdicts::residual(EREDMENY, MERET);
 }
 
 }  // namespace
@@ -79,7 +51,8 @@ void run(const Settings& program) {
         list_solution();
         crt::ReadKey();
         residual_verdict();
-        pass_through_verdict(program, parabolas);
+        EREDMENY = program.ATMENES(program.PONTOK, PONTSZAM, XVEKTOR);
+        verdicts::pass_through(EREDMENY, parabolas);
     } else {
         crt::Write("Az együtthatómátrix szinguláris."_cp437);
         crt::WriteLn();
