@@ -56,7 +56,11 @@ void on_stop_signal(int signal_number) {
     errno = saved_errno;
 }
 
+// A signal that was ignored when the program started (nohup, a background job) stays ignored.
 void install(int signal_number, void (*handler)(int)) {
+    struct sigaction found {};
+    sigaction(signal_number, nullptr, &found);
+    if (found.sa_handler == SIG_IGN) return;
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);

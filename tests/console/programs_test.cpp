@@ -164,7 +164,7 @@ TEST(ConsoleKeys, EachProgramEndsAfterItsPausesAndGivesTheTerminalBack) {
     } cases[] = {{elimtrace, 6}, {fitsilent, 2}, {fittrace, 1 + 9 + fittrace_exchanges + 2}};
     for (const auto& c : cases) {
         PtySession session(c.program);
-        const auto before = session.settings();
+        const auto before = session.initial_settings();
         EXPECT_EQ(presses_until_end(session), c.presses) << c.program;
         EXPECT_EQ(session.wait_for_exit(), 0) << c.program;
         EXPECT_TRUE(testing_support::same_settings(session.settings(), before)) << c.program;
@@ -205,7 +205,7 @@ TEST(ConsoleInterruptions, EndingSignalsGiveTheTerminalBackAndEndTheProgramByTha
     } cases[] = {{"Ctrl-C", "\x03", SIGINT}, {"Ctrl-\\", "\x1c", SIGQUIT}, {"kill", "", SIGTERM}, {"hang-up", "", SIGHUP}};
     for (const auto& c : cases) {
         PtySession session(elimtrace);
-        const auto before = session.settings();
+        const auto before = session.initial_settings();
         ASSERT_TRUE(session.wait_until_reading());
         session.type("x");
         ASSERT_TRUE(session.wait_until_reading());
@@ -219,7 +219,7 @@ TEST(ConsoleInterruptions, EndingSignalsGiveTheTerminalBackAndEndTheProgramByTha
 
 TEST(ConsoleInterruptions, CtrlZGivesTheTerminalBackUntilTheProgramContinues) {
     PtySession session(elimtrace, {}, testing_support::Start::job);
-    const auto before = session.settings();
+    const auto before = session.initial_settings();
     ASSERT_TRUE(session.wait_until_reading());
     EXPECT_FALSE(testing_support::same_settings(session.settings(), before));
     session.type("\x1a");
@@ -236,7 +236,7 @@ TEST(ConsoleInterruptions, CtrlZGivesTheTerminalBackUntilTheProgramContinues) {
 
 TEST(ConsoleInterruptions, ARunTimeErrorGivesTheTerminalBackAndReportsItself) {
     PtySession session(probe, {"range"});
-    const auto before = session.settings();
+    const auto before = session.initial_settings();
     ASSERT_TRUE(session.wait_until_reading());
     session.type("x");
     const int status = session.wait_for_exit();

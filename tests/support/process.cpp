@@ -17,8 +17,8 @@ Finished run_program(const std::string& program, const std::string& input_path, 
     close(closed[0]);
     const pid_t pid = fork();
     if (pid == 0) {
-        const int input = open(input_path.c_str(), O_RDONLY);
-        dup2(input, 0);
+        if (input_path == kClosedInput) close(0);
+        else dup2(open(input_path.c_str(), O_RDONLY), 0);
         if (output_path.empty()) dup2(out[1], 1);
         else if (output_path == kClosedPipe) dup2(closed[1], 1);
         else dup2(open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);

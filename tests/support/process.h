@@ -12,10 +12,13 @@ struct Finished {
     std::string err;
 };
 
+// Standard input closed, not merely empty.
+inline const std::string kClosedInput = "(closed)";
+
 // Standard output into a pipe whose reading end is already closed, as when the reader has quit.
 inline const std::string kClosedPipe = "(closed pipe)";
 
-// Runs program with standard input from input_path (a file or device), standard output to a
+// Runs program with standard input from input_path (a file or device, or kClosedInput), standard output to a
 // pipe or, when output_path is given, to that file or device (or kClosedPipe); collects what
 // reaches the pipes.
 Finished run_program(const std::string& program, const std::string& input_path = "/dev/null",

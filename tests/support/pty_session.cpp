@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -59,8 +60,10 @@ PtySession::PtySession(const std::string& program, const std::vector<std::string
     struct termios fresh {};
     tcgetattr(slave_, &fresh);
     fresh.c_lflag |= ECHO | ICANON | ISIG;
+    fresh.c_iflag |= IXON;  // Ctrl-S stops the output, Ctrl-Q lets it go on
     fresh.c_oflag |= OPOST | ONLCR;
     tcsetattr(slave_, TCSANOW, &fresh);
+    tcgetattr(slave_, &initial_);
     int job_pid[2];
     if (pipe(job_pid) != 0) throw std::runtime_error("pipe failed");
     pid_ = fork();
@@ -96,7 +99,18 @@ PtySession::~PtySession() {
 }
 
 void PtySession::type(const std::string& keys) {
-    if (::write(master_, keys.data(), keys.size()) != ssize_t(keys.size())) throw std::runtime_error("typing failed");
+    std::size_t typed = 0;
+    while (typed < keys.size()) {
+        const ssize_t written = ::write(master_, keys.data() + typed, keys.size() - typed);
+        if (written > 0) {
+            typed += std::size_t(written);
+        } else if (errno == EAGAIN) {  // the terminal's input queue is full until the program reads
+            drain(5);
+            if (!running()) return;
+        } else {
+            throw std::runtime_error("typing failed");
+        }
+    }
 }
 
 void PtySession::drain(int timeout_millis) {
@@ -130,25 +144,33 @@ char PtySession::state() const {
     return field.empty() ? '?' : field[0];
 }
 
-// A process blocked in read(2) on descriptor 0: /proc shows the system call and its first argument.
-static bool blocked_reading_stdin(pid_t pid) {
+// A process asleep in a system call: /proc shows the call's number and its first argument.
+static bool blocked_in(pid_t pid, const char* number, const char* descriptor) {
     std::ifstream syscall("/proc/" + std::to_string(pid) + "/syscall");
-    std::string number, first_argument;
-    syscall >> number >> first_argument;
-    return number == "0" && first_argument == "0x0";
+    std::string call, first_argument;
+    syscall >> call >> first_argument;
+    return call == number && first_argument == descriptor;
 }
 
-bool PtySession::wait_until_reading(std::chrono::milliseconds limit) {
+bool PtySession::wait_for_call(const char* number, const char* descriptor, bool read_output,
+                               std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
     int settled = 0;
     while (Clock::now() < deadline) {
-        drain(5);
+        if (read_output) drain(5);
+        else std::this_thread::sleep_for(std::chrono::milliseconds(5));
         if (!running()) return false;
-        // Seen twice in a row, so that a read that is about to return is not taken for a wait.
-        settled = state() == 'S' && blocked_reading_stdin(program_) ? settled + 1 : 0;
+        // Seen twice in a row, so that a call that is about to return is not taken for a wait.
+        settled = state() == 'S' && blocked_in(program_, number, descriptor) ? settled + 1 : 0;
         if (settled >= 2) return true;
     }
     return false;
+}
+
+bool PtySession::wait_until_reading(std::chrono::milliseconds limit) { return wait_for_call("0", "0x0", true, limit); }
+
+bool PtySession::wait_until_writing_blocked(std::chrono::milliseconds limit) {
+    return wait_for_call("1", "0x1", false, limit);
 }
 
 int PtySession::wait_for_exit(std::chrono::milliseconds limit) {
