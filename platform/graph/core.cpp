@@ -230,8 +230,9 @@ void Rectangle(Integer x1, Integer y1, Integer x2, Integer y2) {
 }
 
 void Bar(Integer x1, Integer y1, Integer x2, Integer y2) {
-    const auto [left, right] = std::minmax(absolute_x(x1), absolute_x(x2));
-    const auto [top, bottom] = std::minmax(absolute_y(y1), absolute_y(y2));
+    const int ax1 = absolute_x(x1), ax2 = absolute_x(x2), ay1 = absolute_y(y1), ay2 = absolute_y(y2);
+    const int left = std::min(ax1, ax2), right = std::max(ax1, ax2);
+    const int top = std::min(ay1, ay2), bottom = std::max(ay1, ay2);
     // The empty pattern fills with the background; every other pattern fills solid.
     const std::uint8_t colour = state.fill_pattern == 0 ? state.background : state.fill_colour;
     Drawing drawing;
