@@ -12,11 +12,12 @@ namespace {
 Integer pivot_row(const TMATRIX& A, Integer n, Integer k) {
     Integer p = 0;
     Real largest = 0;
-    for (Integer i = k; i <= n; ++i)
+    for (Integer i = k; i <= n; ++i) {
         if (largest < std::fabs(A[i][k])) {
             p = i;
             largest = std::fabs(A[i][k]);
         }
+    }
     return p;
 }
 
