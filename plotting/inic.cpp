@@ -16,36 +16,24 @@ namespace {
 
 constexpr std::string_view HOL_A_MEGHAJTO = "";  // the driver path: none, the library is built in
 
+// Panel I: its frame from (left, top) to (right, top + MAG − 4), its label and the program's
+// colour for it, each field in the order of the record.
+void set_panel(Integer I, Integer left, Integer top, Integer right, std::string_view label) {
+    A[I].BF.X = left;
+    A[I].BF.Y = top;
+    A[I].JA.X = right;
+    A[I].JA.Y = A[I].BF.Y + MAG - 4;
+    A[I].CIMKE = label;
+    A[I].SZIN = program.SZIN[I];
+}
+
 // The four panels in a 2 × 2 grid below the title; the lower row takes its top edge from the
 // bottom edge of the upper one, 8 rows further down.
 void lay_out_panels(Integer TH) {
-    A[1].BF.X = 4;
-    A[1].BF.Y = TH + 4;
-    A[1].JA.X = SZEL;
-    A[1].JA.Y = A[1].BF.Y + MAG - 4;
-    A[1].CIMKE = "1.ábra"_cp437;
-    A[1].SZIN = program.SZIN[1];
-
-    A[2].BF.X = XMAX - SZEL;
-    A[2].BF.Y = TH + 4;
-    A[2].JA.X = XMAX - 4;
-    A[2].JA.Y = A[2].BF.Y + MAG - 4;
-    A[2].CIMKE = "2.ábra"_cp437;
-    A[2].SZIN = program.SZIN[2];
-
-    A[3].BF.X = 4;
-    A[3].BF.Y = A[1].JA.Y + 8;
-    A[3].JA.X = SZEL;
-    A[3].JA.Y = A[3].BF.Y + MAG - 4;
-    A[3].CIMKE = "3.ábra"_cp437;
-    A[3].SZIN = program.SZIN[3];
-
-    A[4].BF.X = XMAX - SZEL;
-    A[4].BF.Y = A[2].JA.Y + 8;
-    A[4].JA.X = XMAX - 4;
-    A[4].JA.Y = A[4].BF.Y + MAG - 4;
-    A[4].CIMKE = "Fejlesztési lehetöség"_cp437;
-    A[4].SZIN = program.SZIN[4];
+    set_panel(1, 4, TH + 4, SZEL, "1.ábra"_cp437);
+    set_panel(2, XMAX - SZEL, TH + 4, XMAX - 4, "2.ábra"_cp437);
+    set_panel(3, 4, A[1].JA.Y + 8, SZEL, "3.ábra"_cp437);
+    set_panel(4, XMAX - SZEL, A[2].JA.Y + 8, XMAX - 4, "Fejlesztési lehetöség"_cp437);
 }
 
 }  // namespace
