@@ -11,9 +11,10 @@ Extended divide(Extended dividend, Extended divisor) {
 }
 
 Real sqrt(Real x) {
-    if (x < 0)
+    if (x < 0) {
         run_error(kInvalidOperation, __builtin_return_address(0),
                   "érvénytelen lebegőpontos művelet: negatív szám négyzetgyöke");
+    }
     return std::sqrt(x);
 }
 

@@ -14,7 +14,7 @@ rt::Array<TABLAK, 1, 4> A;
 
 namespace {
 
-constexpr std::string_view HOL_A_MEGHAJTO = "";  // the driver path: none, the library is built in
+constexpr std::string_view HOL_A_MEGHAJTO;  // the driver path: empty, the library is built in
 
 // Panel I: its frame from (left, top) to (right, top + MAG − 4), its label and the program's
 // colour for it, each field in the order of the record.

@@ -105,13 +105,14 @@ TEST(Screens, EachWaitAddsOnePanelToAFreshLayout) {
                 graph::CloseGraph();
             }
             const plotting::TABLAK& A = plotting::A[k];
-            for (int y = 0; y < 480; ++y)
+            for (int y = 0; y < 480; ++y) {
                 for (int x = 0; x < 640; ++x) {
                     const bool in_plot_area = x >= A.BF.X + 2 && x <= A.JA.X - 2 && y >= A.BF.Y + 10 && y <= A.JA.Y + 1;
                     if (!in_plot_area) {
                         ASSERT_EQ(screens[wait - 1][y * 640 + x], previous[y * 640 + x]) << "at (" << x << ", " << y << ")";
                     }
                 }
+            }
         }
     }
 }

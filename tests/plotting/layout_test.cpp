@@ -79,7 +79,7 @@ TEST_F(Layout, TitleAndLabelsAreCentredAndNothingElseIsDrawn) {
                ((y == p.BF.y || y == p.JA.y) && x >= p.BF.x && x <= p.JA.x);
     };
     int title_pixels = 0, label_pixels[4] = {};
-    for (int y = 1; y < 479; ++y)
+    for (int y = 1; y < 479; ++y) {
         for (int x = 1; x < 639; ++x) {
             const int colour = pixel(x, y);
             if (colour == 0) continue;
@@ -97,6 +97,7 @@ TEST_F(Layout, TitleAndLabelsAreCentredAndNothingElseIsDrawn) {
             }
             ASSERT_TRUE(explained) << "colour " << colour << " at (" << x << ", " << y << ")";
         }
+    }
     EXPECT_GT(title_pixels, 0);
     for (int count : label_pixels) EXPECT_GT(count, 0);
 }
@@ -157,13 +158,14 @@ TEST_P(Axes, AreWhiteLinesThroughTheOriginKeepingTheColour) {
     graph::SetColor(14);
     KOORDINATATENGELYEK(c.OX, c.OY, c.XH, c.YH);
     EXPECT_EQ(graph::GetColor(), 14);
-    for (int y = 0; y < 480; ++y)
+    for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
             const int vx = x - 100, vy = y - 100;
             const bool on_vertical = c.vertical_shown && vx == c.OX && vy >= 0 && vy <= c.YH;
             const bool on_horizontal = c.horizontal_shown && vy == c.OY && vx >= 0 && vx <= c.XH;
             ASSERT_EQ(pixel(x, y), on_vertical || on_horizontal ? 15 : 0) << "at (" << x << ", " << y << ")";
         }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Plotting, Axes, testing::ValuesIn(axes_cases),

@@ -22,9 +22,10 @@ void write(const std::string& path) {
 void write_screen(int wait) {
     using namespace plotting_tests;
     write(golden_path(current_program, wait));
-    for (const DocsPicture& picture : docs_pictures)
+    for (const DocsPicture& picture : docs_pictures) {
         if (current_program == std::string(picture.program) && wait == picture.wait)
             write(std::string(PLOTTING_SOURCE_DIR) + "/" + picture.file);
+    }
 }
 
 }  // namespace

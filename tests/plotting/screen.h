@@ -49,9 +49,10 @@ inline int plot_pixel(const plotting::TABLAK& A, int x, int y) {
 inline std::vector<Point> pixels_of(const plotting::TABLAK& A, int colour) {
     const Point o = plot_origin(A);
     std::vector<Point> found;
-    for (int y = 0; y < graph::headless::height; ++y)
+    for (int y = 0; y < graph::headless::height; ++y) {
         for (int x = 0; x < graph::headless::width; ++x)
             if (pixel(x, y) == colour) found.push_back({x - o.x, y - o.y});
+    }
     return found;
 }
 
