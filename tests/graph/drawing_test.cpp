@@ -17,11 +17,41 @@ constexpr int vw = 10, vh = 10;
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override { open_screen(); }
-    static void small_viewport() { SetViewPort(vx, vy, vx + vw - 1, vy + vh - 1, true); }
 };
+
+void small_viewport() { SetViewPort(vx, vy, vx + vw - 1, vy + vh - 1, true); }
 
 // Viewport-relative points in the small viewport, as absolute pixels.
 Pixels in_viewport(std::initializer_list<Pixel> points) { return shifted(Pixels(points), vx, vy); }
+
+// A figure given by two corners or end points, and the pixels it must light.
+struct Figure {
+    int x1, y1, x2, y2;
+    Pixels expected;
+};
+
+// Draws each figure on a fresh screen in the small viewport and compares the lit pixels.
+void expect_figures(void (*draw)(Integer, Integer, Integer, Integer), const std::vector<Figure>& figures) {
+    for (const Figure& f : figures) {
+        open_screen();
+        small_viewport();
+        draw(f.x1, f.y1, f.x2, f.y2);
+        EXPECT_EQ(lit(), f.expected) << f.x1 << "," << f.y1 << " – " << f.x2 << "," << f.y2;
+    }
+}
+
+// The line between two absolute points, drawn in the small viewport, lights exactly those of
+// its pixels on the whole screen that lie in the viewport.
+::testing::AssertionResult clipped_as_whole(int x1, int y1, int x2, int y2) {
+    open_screen();
+    Line(x1, y1, x2, y2);
+    const Pixels whole = inside(lit(), vx, vy, vx + vw - 1, vy + vh - 1);
+    open_screen();
+    small_viewport();
+    Line(x1 - vx, y1 - vy, x2 - vx, y2 - vy);
+    if (lit() == whole) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << x1 << "," << y1 << " – " << x2 << "," << y2 << " differs from the whole line";
+}
 
 TEST_F(Drawing, LinesInEveryOctantAndBothDirections) {
     // A line of slope 1/3, with no pixel left to a tie, turned into each of the eight octants.
@@ -46,34 +76,18 @@ TEST_F(Drawing, LinesInEveryOctantAndBothDirections) {
 }
 
 TEST_F(Drawing, TiesGoAwayFromTheLeftEndWhicheverEndComesFirst) {
-    small_viewport();
     const Pixels expected = in_viewport({{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}});
-    Line(0, 0, 4, 2);
-    EXPECT_EQ(lit(), expected);
-    open_screen();
-    small_viewport();
-    Line(4, 2, 0, 0);
-    EXPECT_EQ(lit(), expected);
+    expect_figures(Line, {{0, 0, 4, 2, expected}, {4, 2, 0, 0, expected}});
 }
 
 TEST_F(Drawing, OnePixelHorizontalAndVerticalLines) {
-    struct Case {
-        int x1, y1, x2, y2;
-        Pixels expected;
-    };
-    const Case cases[] = {
+    expect_figures(Line, {
         {3, 3, 3, 3, in_viewport({{3, 3}})},
         {2, 4, 6, 4, in_viewport({{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}})},
         {6, 4, 2, 4, in_viewport({{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}})},
         {7, 1, 7, 3, in_viewport({{7, 1}, {7, 2}, {7, 3}})},
         {7, 3, 7, 1, in_viewport({{7, 1}, {7, 2}, {7, 3}})},
-    };
-    for (const Case& c : cases) {
-        open_screen();
-        small_viewport();
-        Line(c.x1, c.y1, c.x2, c.y2);
-        EXPECT_EQ(lit(), c.expected) << c.x1 << "," << c.y1 << " – " << c.x2 << "," << c.y2;
-    }
+    });
 }
 
 TEST_F(Drawing, ClippedLinesKeepExactlyTheUnclippedPixelsInsideTheViewport) {
@@ -95,15 +109,7 @@ TEST_F(Drawing, ClippedLinesKeepExactlyTheUnclippedPixelsInsideTheViewport) {
         {95, 64, 111, 48},   // past the bottom right corner
         {90, 49, 120, 49},   // one row above: nothing
     };
-    for (const Case& c : cases) {
-        open_screen();
-        Line(c.x1, c.y1, c.x2, c.y2);
-        const Pixels whole = lit();
-        open_screen();
-        small_viewport();
-        Line(c.x1 - vx, c.y1 - vy, c.x2 - vx, c.y2 - vy);
-        EXPECT_EQ(lit(), inside(whole, vx, vy, vx + vw - 1, vy + vh - 1)) << c.x1 << "," << c.y1 << " – " << c.x2 << "," << c.y2;
-    }
+    for (const Case& c : cases) EXPECT_TRUE(clipped_as_whole(c.x1, c.y1, c.x2, c.y2));
 }
 
 TEST_F(Drawing, ClippingAgreesWithTheWholeLineAtTiesOnEveryEdge) {
@@ -112,23 +118,10 @@ TEST_F(Drawing, ClippingAgreesWithTheWholeLineAtTiesOnEveryEdge) {
     const Pixel extents[] = {{10, 5}, {10, -5}, {-10, 5}, {5, 10}, {-5, 10}, {5, -10}, {7, 3}, {-3, 7}};
     for (const auto& [dx, dy] : extents)
         for (int y = vy - 7; y <= vy + vh + 1; y += 2)
-            for (int x = vx - 7; x <= vx + vw + 1; x += 2) {
-                open_screen();
-                Line(x, y, x + dx, y + dy);
-                const Pixels whole = lit();
-                open_screen();
-                small_viewport();
-                Line(x - vx, y - vy, x + dx - vx, y + dy - vy);
-                ASSERT_EQ(lit(), inside(whole, vx, vy, vx + vw - 1, vy + vh - 1))
-                    << x << "," << y << " – " << x + dx << "," << y + dy;
-            }
+            for (int x = vx - 7; x <= vx + vw + 1; x += 2) ASSERT_TRUE(clipped_as_whole(x, y, x + dx, y + dy));
 }
 
 TEST_F(Drawing, LinesFromTheExtremesOfTheSixteenBitRange) {
-    struct Case {
-        int x1, y1, x2, y2;
-        Pixels expected;
-    };
     Pixels diagonal, row6, column4, antidiagonal, row0;
     for (int i = 0; i < 10; ++i) {
         diagonal.insert({vx + i, vy + i});
@@ -137,7 +130,7 @@ TEST_F(Drawing, LinesFromTheExtremesOfTheSixteenBitRange) {
         column4.insert({vx + 4, vy + i});
         if (i < 9) antidiagonal.insert({vx + i, vy + 8 - i});
     }
-    const Case cases[] = {
+    expect_figures(Line, {
         {-32768, -32768, 32767, 32767, diagonal},
         {32767, 32767, -32768, -32768, diagonal},
         {-32768, 0, 32767, 0, row0},
@@ -149,13 +142,7 @@ TEST_F(Drawing, LinesFromTheExtremesOfTheSixteenBitRange) {
         {-32768, 32767, 32767, -32768, {}},  // passes one pixel beyond the top left corner
         {-32768, -32768, -32768, 32767, {}},
         {32767, -32768, 32767, 32767, {}},
-    };
-    for (const Case& c : cases) {
-        open_screen();
-        small_viewport();
-        Line(c.x1, c.y1, c.x2, c.y2);
-        EXPECT_EQ(lit(), c.expected) << c.x1 << "," << c.y1 << " – " << c.x2 << "," << c.y2;
-    }
+    });
 }
 
 TEST_F(Drawing, EndsBeyondTheSixteenBitRangeInAbsoluteCoordinates) {
@@ -193,23 +180,13 @@ TEST_F(Drawing, RectanglesOnTheViewportEdgeSurviveWhole) {
         border.insert({vx, vy + i});
         border.insert({vx + 9, vy + i});
     }
-    struct Case {
-        int x1, y1, x2, y2;
-        Pixels expected;
-    };
-    const Case cases[] = {
+    expect_figures(Rectangle, {
         {0, 0, 9, 9, border},
         {9, 9, 0, 0, border},
         {9, 0, 0, 9, border},
         {-1, -1, 10, 10, {}},  // every side just outside
         {2, 3, 2, 3, in_viewport({{2, 3}})},
-    };
-    for (const Case& c : cases) {
-        open_screen();
-        small_viewport();
-        Rectangle(c.x1, c.y1, c.x2, c.y2);
-        EXPECT_EQ(lit(), c.expected) << c.x1 << "," << c.y1 << " – " << c.x2 << "," << c.y2;
-    }
+    });
 }
 
 Pixels block(int x1, int y1, int x2, int y2) {
@@ -220,11 +197,7 @@ Pixels block(int x1, int y1, int x2, int y2) {
 }
 
 TEST_F(Drawing, BarsOrderTheirCornersAndClip) {
-    struct Case {
-        int x1, y1, x2, y2;
-        Pixels expected;
-    };
-    const Case cases[] = {
+    expect_figures(Bar, {
         {2, 3, 5, 7, block(2, 3, 5, 7)},
         {5, 7, 2, 3, block(2, 3, 5, 7)},
         {2, 7, 5, 3, block(2, 3, 5, 7)},
@@ -236,13 +209,7 @@ TEST_F(Drawing, BarsOrderTheirCornersAndClip) {
         {-32768, -32768, 32767, 32767, block(0, 0, 9, 9)},
         {10, 0, 12, 9, {}},
         {4, 4, 4, 4, block(4, 4, 4, 4)},
-    };
-    for (const Case& c : cases) {
-        open_screen();
-        small_viewport();
-        Bar(c.x1, c.y1, c.x2, c.y2);
-        EXPECT_EQ(lit(), c.expected) << c.x1 << "," << c.y1 << " – " << c.x2 << "," << c.y2;
-    }
+    });
 }
 
 TEST_F(Drawing, BarsFillWithTheFillStyleAndDrawNoOutline) {
