@@ -11,6 +11,8 @@ namespace graph::headless {
 constexpr int width = 640;   // columns of the picture
 constexpr int height = 480;  // rows of the picture
 
+// run_program calls the main procedure on the calling thread and returns 0.
+
 // Keys: each byte of keys is one character that ReadKey returns, in order (a special key is
 // written as its two characters, "\0H" for Up). Once the script is used up, every further wait
 // ends at once with 13, as if Enter had been pressed, so a program always runs to its end.

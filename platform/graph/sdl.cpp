@@ -222,7 +222,9 @@ int run_program(void (*main_procedure)()) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");      // Ctrl-C in the terminal stops the program as usual
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");  // a program waiting for a key keeps no one awake
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    // Without a display SDL would give only a vague reason; a video driver named outright is
+    // left to SDL to find.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER"))
         cannot_open("nincs kijelző (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) cannot_open(SDL_GetError());
     request_base = SDL_RegisterEvents(kRequests);
