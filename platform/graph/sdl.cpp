@@ -160,8 +160,15 @@ void show() {
     replied.notify_all();
 }
 
+// CloseGraph hides the window and InitGraph shows it again: the one SDL window lives as long as
+// the program. SDL 2.26 wakes this thread for an event pushed from the program's thread by
+// sending a message to a window over a connection of its own; when the window has just been
+// destroyed (the program closing the window as a key arrives), that message fails with BadWindow
+// and Xlib ends the process with status 1. A window that is only hidden is always there to wake.
 void open_window() {
-    if (!window) {
+    if (window) {
+        SDL_ShowWindow(window);
+    } else {
         const int scale = opening_scale();
         window = SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   width * scale, height * scale, SDL_WINDOW_RESIZABLE);
@@ -172,8 +179,7 @@ void open_window() {
 }
 
 void close_window() {
-    if (window) SDL_DestroyWindow(window);
-    window = nullptr;
+    if (window) SDL_HideWindow(window);
 }
 
 void typed(const SDL_Event& event) {
@@ -238,8 +244,8 @@ int run_program(void (*main_procedure)()) {
     });
     serve();
     program.join();
-    close_window();
-    SDL_Quit();
+    // The window goes with the process: destroying it here could meet the program thread's last
+    // wake-up message (for the ended request) on its way.
     return 0;
 }
 

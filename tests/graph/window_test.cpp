@@ -98,7 +98,7 @@ TEST_F(RealWindow, ShowsThePicturesQueuesTheKeysAndEndsWhenClosed) {
     EXPECT_EQ(demo.line(), "key 120");
     ASSERT_EQ(demo.line(), "busy");
     xdotool({"key", "b", "c", "d"});
-    const XWindow reopened = find_window(demo_name, window);
+    const XWindow reopened = find_window(demo_name);  // the same window, hidden and shown again
     ASSERT_NE(reopened, 0u);
     EXPECT_GE(wait_for(reopened, third, Clock::now(), &why), 0) << why;
     EXPECT_EQ(demo.line(), "key 98");
