@@ -75,6 +75,7 @@ bool serving = false;  // run_program has started the window thread
 
 // The window thread only.
 SDL_Window* window = nullptr;
+bool had_focus = false;  // the keyboard went to the window when CloseGraph hid it
 std::uint8_t shown[height * width];
 std::vector<Uint32> row;     // one row of the window in ARGB8888
 std::vector<int> source_x;   // for each column of the window, the picture's column, or -1
@@ -168,6 +169,10 @@ void show() {
 void open_window() {
     if (window) {
         SDL_ShowWindow(window);
+        // Shown again, the window takes back the keyboard it had, so that keys typed on across
+        // CloseGraph and InitGraph still reach it: SDL does so itself where there is no window
+        // manager, and a window manager need not give focus to a window mapped again.
+        if (had_focus) SDL_RaiseWindow(window), SDL_SetWindowInputFocus(window);
     } else {
         const int scale = opening_scale();
         window = SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -179,7 +184,9 @@ void open_window() {
 }
 
 void close_window() {
-    if (window) SDL_HideWindow(window);
+    if (!window) return;
+    had_focus = SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS;
+    SDL_HideWindow(window);
 }
 
 void typed(const SDL_Event& event) {

@@ -1,7 +1,8 @@
 // A small program on the real window, for the window test: it draws known pictures and writes
 // each key it reads to standard output, one line a key.
 //   picture 1, key; picture 2, key, key; key, "busy" and a pause of 1.5 s in which the test types
-//   ahead; CloseGraph, InitGraph, picture 3, three keys; "last wait", a key; "ended".
+//   ahead; CloseGraph, InitGraph, picture 3, three keys; "idle", a key; "last wait", a key;
+//   "ended".
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -40,6 +41,8 @@ void demo() {
     open_window();
     graph_test::draw_picture(3);
     read_keys(3);
+    say("idle");
+    read_keys(1);
     say("last wait");
     read_keys(1);
     say("ended");
