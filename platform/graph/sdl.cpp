@@ -251,9 +251,9 @@ int run_program(void (*main_procedure)()) {
     });
     serve();
     program.join();
-    // The window goes with the process: destroying it here could meet the program thread's last
-    // wake-up message (for the ended request) on its way.
-    return 0;
+    // The window and SDL go with the process, as when the window is closed: destroying the window
+    // here could still meet the program thread's last wake-up message on its way.
+    window_closed();
 }
 
 void InitGraph(Integer& driver, Integer& mode, std::string_view) {
