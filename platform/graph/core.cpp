@@ -134,7 +134,8 @@ void fill(int x1, int y1, int x2, int y2, Rect clip, std::uint8_t colour) {
     y1 = std::max(y1, clip.y1), y2 = std::min(y2, clip.y2);
     if (x1 > x2 || y1 > y2) return;
     assert(x1 >= 0 && x2 < width && y1 >= 0 && y2 < height);
-    for (int y = y1; y <= y2; ++y) std::memset(&picture[y][x1], colour, std::size_t(x2 - x1 + 1));
+    const std::size_t span = static_cast<std::size_t>(x2 - x1) + 1;
+    for (int y = y1; y <= y2; ++y) std::memset(&picture[y][x1], colour, span);
 }
 
 // One line of text in absolute coordinates, its top-left corner at (left, top): the glyphs'
@@ -143,12 +144,13 @@ void text(int left, int top, std::string_view bytes, Rect clip, std::uint8_t col
     const int right = left + int(bytes.size()) * font::size - 1, bottom = top + font::size - 1;
     const int x1 = std::max(left, clip.x1), x2 = std::min(right, clip.x2);
     const int y1 = std::max(top, clip.y1), y2 = std::min(bottom, clip.y2);
-    for (int y = y1; y <= y2; ++y)
+    for (int y = y1; y <= y2; ++y) {
         for (int x = x1; x <= x2; ++x) {
             const int column = x - left;
             const std::uint8_t row = font::glyph(std::uint8_t(bytes[column / font::size]))[y - top];
             if (row & (0x80 >> (column % font::size))) put(x, y, colour);
         }
+    }
 }
 
 }  // namespace
