@@ -213,6 +213,8 @@ TEST(ConsoleInterruptions, EndingSignalsGiveTheTerminalBackAndEndTheProgramByTha
         else session.type(c.keys);
         const int status = session.wait_for_exit();
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << c.how << ": status " << status;
+        // Everything written before the wait was on the screen: the last row of the second system.
+        EXPECT_NE(session.output().find("  3:  0.00  1.50  1.50 =  3.00\r\n"), std::string::npos) << c.how;
         EXPECT_TRUE(testing_support::same_settings(session.settings(), before)) << c.how;
     }
 }
