@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     dup2(sink, STDIN_FILENO);
     dup2(sink, STDOUT_FILENO);
     benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter;
+    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_None);
     reporter.SetOutputStream(&std::cerr);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
