@@ -14,6 +14,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -77,8 +78,7 @@ bool serving = false;  // run_program has started the window thread
 SDL_Window* window = nullptr;
 bool had_focus = false;  // the keyboard went to the window when CloseGraph hid it
 std::uint8_t shown[height * width];
-std::vector<Uint32> row;     // one row of the window in ARGB8888
-std::vector<int> source_x;   // for each column of the window, the picture's column, or -1
+std::vector<Uint32> row;  // one row of the window in ARGB8888, for a surface of another pixel size
 
 [[noreturn]] void cannot_open(const char* reason) {
     std::fprintf(stderr, "%s: a grafikus ablak nem nyitható meg: %s\n", program_invocation_short_name, reason);
@@ -117,6 +117,8 @@ void picture_changed() {
     if (!show_pending.exchange(true)) push(kShow);
 }
 
+bool visible() { return window && !(SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN); }
+
 // The largest whole factor for which the picture fits 90 % of the display's usable area.
 int opening_scale() {
     SDL_Rect usable{0, 0, width, height};
@@ -124,28 +126,73 @@ int opening_scale() {
     return std::max(1, std::min(usable.w * 9 / 10 / width, usable.h * 9 / 10 / height));
 }
 
+// The window's pixel values of the 16 colours, and of the black around the picture (at index
+// 16): the surface's own format where it has four bytes a pixel, as X11's surfaces have,
+// ARGB8888 otherwise.
+struct Colours {
+    Uint32 value[17];
+};
+constexpr int margin = 16;
+
+Colours map_colours(const SDL_PixelFormat* format, bool direct) {
+    Colours colours;
+    for (int c = 0; c <= margin; ++c) {
+        const Uint32 rgb = c < margin ? core::rgb(c) : 0;
+        colours.value[c] = direct ? SDL_MapRGB(format, Uint8(rgb >> 16), Uint8(rgb >> 8), Uint8(rgb)) : 0xFF000000 | rgb;
+    }
+    return colours;
+}
+
+// One row of the window in its pixel values: the picture's row source at the given scale from
+// column left on, black on either side; all black where source is null (above and below).
+// The colours come by value, so that the compiler knows the row written cannot change them.
+void build_row(Uint32* out, int window_width, const std::uint8_t* source, int scale, int left, Colours colours) {
+    Uint32* const end = out + window_width;
+    const Uint32 black = colours.value[margin];
+    if (!source) {
+        std::fill(out, end, black);
+        return;
+    }
+    out = std::fill_n(out, left, black);
+    if (scale == 1) {
+        for (int x = 0; x < width; ++x) out[x] = colours.value[source[x]];
+        out += width;
+    } else {
+        for (int x = 0; x < width; ++x) out = std::fill_n(out, scale, colours.value[source[x]]);
+    }
+    std::fill(out, end, black);
+}
+
 // Draws the last copy of the picture into the window at the largest whole factor that fits,
-// centred, on black; each window row is built once in ARGB8888 and converted to the surface.
+// centred, on black. Each distinct window row is built once, straight into the surface (or in
+// ARGB8888 and converted, for a surface of another pixel size); the rows that repeat it at a
+// larger scale are copies. A hidden window is not drawn: showing it draws it.
 void draw_window() {
-    SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!visible()) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (!surface) return;
     const int scale = std::max(1, std::min(surface->w / width, surface->h / height));
     const int left = (surface->w - width * scale) / 2, top = (surface->h - height * scale) / 2;
-    source_x.resize(std::size_t(surface->w));
+    const bool direct = surface->format->BytesPerPixel == 4;
+    const Colours colours = map_colours(surface->format, direct);
     row.resize(std::size_t(surface->w));
-    for (int x = 0; x < surface->w; ++x) {
-        const int column = x - left;
-        source_x[x] = column >= 0 && column < width * scale ? column / scale : -1;
-    }
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    auto* const pixels = static_cast<Uint8*>(surface->pixels);
+    const std::size_t row_bytes = std::size_t(surface->w) * surface->format->BytesPerPixel;
+    int built = -2;  // the picture row that the window row above shows (-1: the black margin)
     for (int y = 0; y < surface->h; ++y) {
+        Uint8* const target = pixels + y * surface->pitch;
         const int picture_row = y - top >= 0 && y - top < height * scale ? (y - top) / scale : -1;
-        for (int x = 0; x < surface->w; ++x) {
-            const bool inside = picture_row >= 0 && source_x[x] >= 0;
-            row[x] = inside ? 0xFF000000 | core::rgb(shown[picture_row * width + source_x[x]]) : 0xFF000000;
+        if (picture_row == built) {
+            std::memcpy(target, target - surface->pitch, row_bytes);
+            continue;
         }
-        SDL_ConvertPixels(surface->w, 1, SDL_PIXELFORMAT_ARGB8888, row.data(), surface->w * 4, surface->format->format,
-                          static_cast<Uint8*>(surface->pixels) + y * surface->pitch, surface->pitch);
+        Uint32* const out = direct ? reinterpret_cast<Uint32*>(target) : row.data();
+        build_row(out, surface->w, picture_row >= 0 ? shown + picture_row * width : nullptr, scale, left, colours);
+        if (!direct)
+            SDL_ConvertPixels(surface->w, 1, SDL_PIXELFORMAT_ARGB8888, row.data(), surface->w * 4,
+                              surface->format->format, target, surface->pitch);
+        built = picture_row;
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_UpdateWindowSurface(window);
