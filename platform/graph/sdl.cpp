@@ -62,12 +62,10 @@ private:
 
 KeyQueue keys;
 
-// What the window thread tells the program's thread: the generation of the picture on screen
-// and how many open and close requests it has carried out.
+// What the window thread tells the program's thread: the generation of the picture on screen.
 std::mutex reply_mutex;
 std::condition_variable replied;
 unsigned long shown_generation = 0;  // guarded by reply_mutex
-int requests_done = 0;               // guarded by reply_mutex
 std::atomic<bool> show_pending{false};
 
 // The program's thread only.
@@ -97,22 +95,10 @@ void push(Request request) {
     SDL_PushEvent(&event);
 }
 
-// Sends an open or close request and waits until the window thread has carried it out.
-void ask(Request request) {
-    std::unique_lock lock(reply_mutex);
-    const int done = requests_done + 1;
-    push(request);
-    replied.wait(lock, [done] { return requests_done >= done; });
-}
-
-void answer() {
-    std::lock_guard lock(reply_mutex);
-    ++requests_done;
-    replied.notify_all();
-}
-
 // Runs after every drawing call: one show request at a time is enough, since it copies the
-// picture as it is when the window thread comes to it.
+// picture as it is when the window thread comes to it. Opening and closing need no answer
+// either: the window thread carries out the requests in order, and ReadKey waits for the picture
+// to be on screen, so the program draws on while its window is being shown.
 void picture_changed() {
     if (!show_pending.exchange(true)) push(kShow);
 }
@@ -166,7 +152,7 @@ void build_row(Uint32* out, int window_width, const std::uint8_t* source, int sc
 // Draws the last copy of the picture into the window at the largest whole factor that fits,
 // centred, on black. Each distinct window row is built once, straight into the surface (or in
 // ARGB8888 and converted, for a surface of another pixel size); the rows that repeat it at a
-// larger scale are copies. A hidden window is not drawn: showing it draws it.
+// larger scale are copies.
 void draw_window() {
     if (!visible()) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window);
@@ -199,8 +185,11 @@ void draw_window() {
 }
 
 // Copies the picture, puts it on screen and tells the program's thread which generation it is.
+// While the window is hidden (before InitGraph has opened it, or after CloseGraph) nothing is
+// on screen and nothing is told: showing the window shows the picture as it is by then.
 void show() {
     show_pending = false;
+    if (!visible()) return;
     const unsigned long generation = core::snapshot(shown);
     draw_window();
     std::lock_guard lock(reply_mutex);
@@ -247,8 +236,8 @@ void typed(const SDL_Event& event) {
 // Carries out one request; false when the program has ended.
 bool carry_out(Uint32 request) {
     switch (request) {
-        case kOpen: open_window(), answer(); break;
-        case kClose: close_window(), answer(); break;
+        case kOpen: open_window(); break;
+        case kClose: close_window(); break;
         case kShow: show(); break;
         case kEnded: return false;
     }
@@ -308,12 +297,12 @@ void InitGraph(Integer& driver, Integer& mode, std::string_view) {
     driver = 9;  // VGA
     mode = 2;    // its 640 × 480 mode
     core::reset();
-    if (!window_open) ask(kOpen);
+    if (!window_open) push(kOpen);
     window_open = true;
 }
 
 void CloseGraph() {
-    if (window_open) ask(kClose);
+    if (window_open) push(kClose);
     window_open = false;
 }
 
