@@ -16,8 +16,9 @@ using rt::Word;
 
 // Running a program that draws: its main procedure runs on a thread of its own while the
 // calling thread (the process's main thread) serves the window. Returns the exit status.
-// Closing the window ends the process at once with status 0; no display, or a window that
-// cannot open, ends it with one line on standard error and status 1.
+// Closing the window ends the process at once with status 0; no display, a display that cannot
+// be reached or is lost while the program runs, or a window that cannot open, ends it with one
+// line on standard error and status 1.
 int run_program(void (*main_procedure)());
 
 // Opening and closing

@@ -16,12 +16,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/graph/core.h"
 #include "platform/graph/graph.h"
 #include "platform/graph/sdl_keys.h"
+
+// After everything else: Xlib's macros (None, Bool, Status) would break the headers above.
+#include <X11/Xlib.h>
 
 namespace graph {
 namespace {
@@ -60,11 +64,14 @@ private:
     int first_ = 0, size_ = 0;
 };
 
-KeyQueue keys;
+// The objects that the program's thread waits on are never destroyed: a library that ends the
+// process with exit (Xlib on a protocol error) runs the static destructors while that thread may
+// still wait in ReadKey, and destroying a condition variable waits for its waiters, for ever.
+KeyQueue& keys = *new KeyQueue;
 
 // What the window thread tells the program's thread: the generation of the picture on screen.
-std::mutex reply_mutex;
-std::condition_variable replied;
+std::mutex& reply_mutex = *new std::mutex;
+std::condition_variable& replied = *new std::condition_variable;
 unsigned long shown_generation = 0;  // guarded by reply_mutex
 std::atomic<bool> show_pending{false};
 
@@ -78,10 +85,20 @@ bool had_focus = false;  // the keyboard went to the window when CloseGraph hid 
 std::uint8_t shown[height * width];
 std::vector<Uint32> row;  // one row of the window in ARGB8888, for a surface of another pixel size
 
-[[noreturn]] void cannot_open(const char* reason) {
-    std::fprintf(stderr, "%s: a grafikus ablak nem nyitható meg: %s\n", program_invocation_short_name, reason);
+// The window could not open, or could not stay: one line on standard error, status 1.
+[[noreturn]] void window_failed(const char* what, const std::string& reason) {
+    std::fprintf(stderr, "%s: a grafikus ablak %s: %s\n", program_invocation_short_name, what, reason.c_str());
     std::fflush(stderr);
     _exit(1);
+}
+
+[[noreturn]] void cannot_open(const std::string& reason) { window_failed("nem nyitható meg", reason); }
+
+// The display gone under the program (the X server killed, the session ended). Xlib's own
+// handler would say so in English and call exit, which cannot end a process whose other thread
+// waits for a key.
+int display_lost(Display* display) {
+    window_failed("megszűnt", std::string("megszakadt a kapcsolat a kijelzővel (") + DisplayString(display) + ")");
 }
 
 [[noreturn]] void window_closed() {
@@ -265,17 +282,46 @@ void serve() {
     }
 }
 
+// Whether an environment variable is set to something.
+bool named(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// SDL's drivers for the displays named, in SDL's own order of preference.
+std::string display_drivers() {
+    std::string drivers = named("DISPLAY") ? "x11" : "";
+    if (named("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
+    return drivers;
+}
+
+// The displays named, as the environment names them: "DISPLAY=:1, WAYLAND_DISPLAY=wayland-0".
+std::string displays_named() {
+    std::string names;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (named(variable)) names += (names.empty() ? "" : ", ") + std::string(variable) + "=" + std::getenv(variable);
+    return names;
+}
+
 }  // namespace
 
 int run_program(void (*main_procedure)()) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");      // Ctrl-C in the terminal stops the program as usual
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");  // a program waiting for a key keeps no one awake
-    // Without a display SDL would give only a vague reason; a video driver named outright is
+    XSetIOErrorHandler(display_lost);                    // SDL loads this same libX11
+    // SDL tries only the drivers of the displays named: where none can be reached it would fall
+    // back to its offscreen driver, and the program would wait for keys in a window no one sees.
+    // Without a display SDL would give only a vague reason. A video driver named outright is
     // left to SDL to find.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER"))
-        cannot_open("nincs kijelző (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) cannot_open(SDL_GetError());
+    if (!named("SDL_VIDEODRIVER")) {
+        const std::string drivers = display_drivers();
+        if (drivers.empty()) cannot_open("nincs kijelző (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)");
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) cannot_open("a kijelző nem érhető el (" + displays_named() + ")");
+    } else if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        cannot_open(SDL_GetError());
+    }
     request_base = SDL_RegisterEvents(kRequests);
     if (request_base == Uint32(-1)) cannot_open(SDL_GetError());
     core::on_change(picture_changed);
