@@ -16,6 +16,7 @@
 // After everything else: Xlib's macros (None, Bool, Status) would break the headers above.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 namespace graph_test {
 namespace {
@@ -223,6 +224,19 @@ void RealWindow::send_close(XWindow window) {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(x_, window, False, NoEventMask, &event);
     XFlush(x_);
+}
+
+void RealWindow::type(const std::vector<std::string>& keys) {
+    for (const auto& key : keys) {
+        const KeyCode code = XKeysymToKeycode(x_, XStringToKeysym(key.c_str()));
+        if (!code) {
+            ADD_FAILURE() << "no key for " << key;
+            continue;
+        }
+        XTestFakeKeyEvent(x_, code, True, CurrentTime);
+        XTestFakeKeyEvent(x_, code, False, CurrentTime);
+    }
+    XSync(x_, False);
 }
 
 }  // namespace graph_test

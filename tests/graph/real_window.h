@@ -73,6 +73,11 @@ protected:
     // Asks the window to close, as a window manager's close button does.
     void send_close(XWindow window);
 
+    // Presses and releases each key (an X keysym name: "space", "a", "F1", "Up", "Shift_L") in
+    // turn through the XTEST extension, as from the keyboard, to the window with the focus; all
+    // at once, with no process started for them. Returns once the server has taken them.
+    void type(const std::vector<std::string>& keys);
+
     static inline pid_t xvfb_ = -1;
     static inline std::string display_;
     _XDisplay* x_ = nullptr;
