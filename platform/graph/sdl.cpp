@@ -192,9 +192,10 @@ void draw_window() {
         }
         Uint32* const out = direct ? reinterpret_cast<Uint32*>(target) : row.data();
         build_row(out, surface->w, picture_row >= 0 ? shown + picture_row * width : nullptr, scale, left, colours);
-        if (!direct)
+        if (!direct) {
             SDL_ConvertPixels(surface->w, 1, SDL_PIXELFORMAT_ARGB8888, row.data(), surface->w * 4,
                               surface->format->format, target, surface->pitch);
+        }
         built = picture_row;
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
