@@ -55,14 +55,20 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-Sample measure(const std::string& path, int runs) {
-    std::vector<double> times, memories;
-    for (int i = 0; i < runs; ++i) {
-        const Sample sample = run_once(path);
-        times.push_back(sample.millis);
-        memories.push_back(sample.megabytes);
+// Runs the programs in turn, one run of each a round, so that whatever else the machine does
+// weighs on all of them alike; returns each one's medians.
+std::vector<Sample> measure(const std::vector<std::string>& paths, int runs) {
+    std::vector<std::vector<double>> times(paths.size()), memories(paths.size());
+    for (int round = 0; round < runs; ++round) {
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            const Sample sample = run_once(paths[i]);
+            times[i].push_back(sample.millis);
+            memories[i].push_back(sample.megabytes);
+        }
     }
-    return {median(times), median(memories)};
+    std::vector<Sample> medians;
+    for (std::size_t i = 0; i < paths.size(); ++i) medians.push_back({median(times[i]), median(memories[i])});
+    return medians;
 }
 
 }  // namespace
@@ -74,12 +80,15 @@ int main(int argc, char** argv) {
     }
     const std::string build = argv[1];
     const int runs = argc > 2 ? std::atoi(argv[2]) : 31;
-    const Sample floor = measure(build + "/bench/trivial", runs);
+    const char* names[] = {"elimtrace", "fittrace", "fitsilent"};
+    std::vector<std::string> paths = {build + "/bench/trivial"};
+    for (const char* name : names) paths.push_back(build + "/programs/" + name);
+    const std::vector<Sample> medians = measure(paths, runs);
+    const Sample& floor = medians[0];
     std::printf("| program | wall time (median of %d) | × trivial program | peak memory |\n|---|---|---|---|\n", runs);
     std::printf("| trivial C++ program | %.2f ms | 1.00 | %.1f MB |\n", floor.millis, floor.megabytes);
-    for (const char* name : {"elimtrace", "fittrace", "fitsilent"}) {
-        const Sample sample = measure(build + "/programs/" + name, runs);
-        std::printf("| %s | %.2f ms | %.2f | %.1f MB |\n", name, sample.millis, sample.millis / floor.millis,
-                    sample.megabytes);
+    for (std::size_t i = 1; i < medians.size(); ++i) {
+        std::printf("| %s | %.2f ms | %.2f | %.1f MB |\n", names[i - 1], medians[i].millis,
+                    medians[i].millis / floor.millis, medians[i].megabytes);
     }
 }
