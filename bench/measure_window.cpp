@@ -33,6 +33,7 @@
 #include "platform/graph/headless.h"
 #include "programs/plotting/stages.h"
 #include "programs/quadplot/settings.h"
+#include "tests/support/process_stats.h"
 
 // After everything else: Xlib's macros (None, Bool, Status) would break the headers above.
 #include <X11/Xlib.h>
@@ -217,27 +218,6 @@ private:
     Damage damage_ = 0;
 };
 
-// CPU time of a process so far, all its threads, in nanoseconds (the scheduler's own count).
-long long cpu_ns(pid_t pid) {
-    long long total = 0;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
-        std::ifstream stat(task.path() / "schedstat");
-        long long running = 0;
-        stat >> running;
-        total += running;
-    }
-    return total;
-}
-
-// The peak resident memory of a process so far, in kB. Read from the running process rather than
-// from wait4, whose figure for a child started with vfork includes its parent's memory.
-long peak_kb(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 struct Run {
     double first_picture_ms = 0;
     std::vector<double> within_stage_ms, across_stages_ms;
@@ -265,9 +245,9 @@ Run run_once(Server& server, const std::string& program) {
 
     // A wait takes no CPU: measured once the first picture has settled.
     std::this_thread::sleep_for(milliseconds(200));
-    const long long cpu_before = cpu_ns(pid);
+    const long long cpu_before = testing_support::cpu_ns(pid);
     std::this_thread::sleep_for(milliseconds(3000));
-    run.wait_cpu_ms = double(cpu_ns(pid) - cpu_before) / 1e6;
+    run.wait_cpu_ms = double(testing_support::cpu_ns(pid) - cpu_before) / 1e6;
 
     for (int wait = 1; wait < waits; ++wait) {
         server.settle();
@@ -278,7 +258,9 @@ Run run_once(Server& server, const std::string& program) {
         (wait % 3 == 0 ? run.across_stages_ms : run.within_stage_ms).push_back(ms_between(pressed, at));
         std::this_thread::sleep_for(milliseconds(20));  // a pause, as between a student's key presses
     }
-    run.peak_mb = double(peak_kb(pid)) / 1024.0;
+    // The running process's own peak: wait4's figure for a child started with vfork would count
+    // its parent's memory too.
+    run.peak_mb = double(testing_support::status_kb(pid, "VmHWM")) / 1024.0;
     server.press_space();
     int status = -1;
     for (const auto deadline = Clock::now() + milliseconds(5000); Clock::now() < deadline;) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/graph/real_window.h"
+#include "tests/support/named_program.h"
 #include "tests/support/process.h"
 
 namespace {
@@ -37,12 +38,8 @@ std::vector<std::string> memcheck(const std::string& program, int report_fd) {
             program};
 }
 
-struct Program {
-    const char* name;
-    const char* path;
-};
-
-std::string program_name(const testing::TestParamInfo<Program>& info) { return info.param.name; }
+using testing_support::Program;
+using testing_support::program_name;
 
 class ConsoleMemcheck : public testing::TestWithParam<Program> {};
 

@@ -16,6 +16,7 @@
 
 #include "tests/graph/real_window.h"
 #include "tests/plotting/screens.h"
+#include "tests/support/named_program.h"
 #include "tests/support/process.h"
 
 // After everything else: Xlib's macros (None, Bool, Status) would break the headers above.
@@ -25,14 +26,10 @@ namespace {
 
 using namespace graph_test;
 
-struct Program {
-    const char* name;
-    const char* path;
-};
+using testing_support::Program;
+using testing_support::program_name;
 
 const Program programs[] = {{"quadplot", QUADPLOT_PATH}, {"quadsketch", QUADSKETCH_PATH}};
-
-std::string program_name(const testing::TestParamInfo<Program>& info) { return info.param.name; }
 
 // The screens at the twelve waits, drawn headless once for each program.
 const std::vector<Picture>& screens_of(const Program& program) {

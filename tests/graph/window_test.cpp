@@ -23,6 +23,7 @@
 #include "tests/graph/demo_picture.h"
 #include "tests/graph/real_window.h"
 #include "tests/support/process.h"
+#include "tests/support/process_stats.h"
 
 // After everything else: Xlib's macros (None, Bool, Status) would break the headers above.
 #include <X11/Xlib.h>
@@ -33,26 +34,6 @@ namespace {
 using namespace graph_test;
 
 constexpr const char* demo_name = "graph_window_demo";
-
-// CPU time of a process so far, all its threads, in nanoseconds (the scheduler's own count).
-long long cpu_ns(pid_t pid) {
-    long long total = 0;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
-        std::ifstream stat(task.path() / "schedstat");
-        long long running = 0;
-        stat >> running;
-        total += running;
-    }
-    return total;
-}
-
-// Resident memory of a process in kB.
-long resident_kb(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
 
 // The pictures of the demo program, drawn headless: 1, 1 with 2 over it, and 3.
 Picture expected_picture(int number) {
@@ -110,11 +91,11 @@ TEST_F(RealWindow, ShowsThePicturesQueuesTheKeysAndEndsWhenClosed) {
 
     // Waiting for a key takes no CPU, and the wait does not end by itself.
     std::this_thread::sleep_for(milliseconds(200));
-    const long long cpu_before = cpu_ns(demo.pid());
+    const long long cpu_before = testing_support::cpu_ns(demo.pid());
     ASSERT_GT(cpu_before, 0) << "no CPU count for the program";
     EXPECT_EQ(demo.line(milliseconds(3000)), "");
-    const double wait_cpu_ms = double(cpu_ns(demo.pid()) - cpu_before) / 1e6;
-    const long rss_kb = resident_kb(demo.pid());
+    const double wait_cpu_ms = double(testing_support::cpu_ns(demo.pid()) - cpu_before) / 1e6;
+    const long rss_kb = testing_support::status_kb(demo.pid(), "VmRSS");
     EXPECT_LT(wait_cpu_ms, 20.0);
     std::printf("start to first picture %.1f ms; key press to next picture %.1f ms, of which a run of xdotool "
                 "takes %.1f ms; CPU over a 3 s wait %.3f ms; resident %ld kB\n",

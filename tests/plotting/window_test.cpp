@@ -8,15 +8,13 @@
 
 #include "tests/graph/real_window.h"
 #include "tests/plotting/screens.h"
+#include "tests/support/named_program.h"
 
 namespace {
 
 using namespace graph_test;
 
-struct Program {
-    const char* name;
-    const char* path;
-};
+using testing_support::Program;
 
 const Program programs[] = {{"quadplot", QUADPLOT_PATH}, {"quadsketch", QUADSKETCH_PATH}};
 
